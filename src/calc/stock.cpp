@@ -1,0 +1,3 @@
+#include "calc/stock.h"
+
+StockPtr CurrentStock = std::make_shared<Stock>();

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QLabel>
+
+// A label that reports mouse presses, clicks and pointer moves, like the
+// ladder's ratio captions and price boxes.
+class ClickableLabel : public QLabel {
+    Q_OBJECT
+public:
+    explicit ClickableLabel(QWidget* parent = nullptr);
+
+signals:
+    void clicked();
+    void mouseDown(Qt::MouseButton button, const QPoint& globalPos);
+    void mouseMoved();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    bool leftPressed_ = false;
+};

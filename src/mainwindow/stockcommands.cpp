@@ -1,0 +1,9 @@
+// The menu bar's stock commands: Open, New, Save, Notes, Home Page, Contact.
+#include "mainwindow/frmmain.h"
+
+void FrmMain::mnuOpen_Click() {}
+void FrmMain::mnuNew_Click() {}
+void FrmMain::mnuSave_Click() {}
+void FrmMain::mnuNotes_Click() {}
+void FrmMain::mnuHome_Click() {}
+void FrmMain::mnuContact_Click() {}

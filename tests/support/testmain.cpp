@@ -1,0 +1,12 @@
+#include <QApplication>
+#include <gtest/gtest.h>
+
+// Every test program runs on the offscreen platform with a real QApplication.
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("DorvexTests"));
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
