@@ -1,4 +1,4 @@
-// The menu bar's stock commands: Open, New, Save, Notes, Home Page, Contact.
+// The menu bar's stock commands: Open, New, Save, Notes, Home Page.
 #include "mainwindow/frmmain.h"
 
 void FrmMain::mnuOpen_Click() {}
@@ -6,4 +6,3 @@ void FrmMain::mnuNew_Click() {}
 void FrmMain::mnuSave_Click() {}
 void FrmMain::mnuNotes_Click() {}
 void FrmMain::mnuHome_Click() {}
-void FrmMain::mnuContact_Click() {}

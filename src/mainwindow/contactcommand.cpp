@@ -1,0 +1,4 @@
+// Help > Contact Quilmar Software.
+#include "mainwindow/frmmain.h"
+
+void FrmMain::mnuContact_Click() {}
