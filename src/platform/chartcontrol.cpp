@@ -1,12 +1,74 @@
 #include "platform/chartcontrol.h"
 
 #include "platform/errors.h"
+#include "platform/look.h"
 
-// Placeholder until the chart is drawn: keeps the rows and axis limits.
+#include <QCategoryAxis>
+#include <QChart>
+#include <QChartView>
+#include <QGraphicsLayout>
+#include <QLineSeries>
+#include <QValueAxis>
+#include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr double kLabelPointSize = 7.0;
+
+// The category axis keys its labels by text, so equal labels (several empty
+// rows, a target equal to the high) are told apart by trailing zero-width
+// spaces, which draw as nothing.
+QString distinctLabel(const QString& label, int index) {
+    return label + QString(index, QChar(0x200B));
+}
+
+} // namespace
+
 ChartControl::ChartControl(int rowCount, QWidget* parent)
-    : QWidget(parent), values_(rowCount, 0.0), labels_(rowCount) {}
+    : QWidget(parent), values_(std::max(rowCount, 0), 0.0), labels_(std::max(rowCount, 0)) {
+    buildChart();
+    redraw();
+}
 
 ChartControl::~ChartControl() = default;
+
+void ChartControl::buildChart() {
+    chart_ = new QChart();
+    chart_->legend()->hide();
+    chart_->setAnimationOptions(QChart::NoAnimation);
+    chart_->setBackgroundRoundness(0);
+    chart_->setMargins(QMargins(2, 2, 6, 2));
+    chart_->layout()->setContentsMargins(0, 0, 0, 0);
+    chart_->setFont(VerdanaFont(kLabelPointSize));
+
+    series_ = new QLineSeries(chart_);
+    series_->setPointsVisible(true);
+    series_->setMarkerSize(6.0);
+    chart_->addSeries(series_);
+
+    const QFont labelFont = VerdanaFont(kLabelPointSize);
+    categoryAxis_ = new QCategoryAxis(chart_);
+    categoryAxis_->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    categoryAxis_->setLabelsFont(labelFont);
+    categoryAxis_->setGridLineVisible(false);
+    chart_->addAxis(categoryAxis_, Qt::AlignBottom);
+    series_->attachAxis(categoryAxis_);
+
+    valueAxis_ = new QValueAxis(chart_);
+    valueAxis_->setLabelsFont(labelFont);
+    valueAxis_->setLabelFormat(QStringLiteral("%.6g"));
+    chart_->addAxis(valueAxis_, Qt::AlignLeft);
+    series_->attachAxis(valueAxis_);
+
+    view_ = new QChartView(chart_, this);
+    view_->setRenderHint(QPainter::Antialiasing);
+    view_->setFrameShape(QFrame::NoFrame);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(view_);
+}
 
 int ChartControl::checkedIndex() const {
     if (row_ < 1 || row_ > values_.size())
@@ -14,18 +76,115 @@ int ChartControl::checkedIndex() const {
     return row_ - 1;
 }
 
-void ChartControl::SetRow(int row) { row_ = row; }
-void ChartControl::SetData(double value) { values_[checkedIndex()] = value; scheduleRedraw(); }
-void ChartControl::SetRowLabel(const QString& label) { labels_[checkedIndex()] = label; scheduleRedraw(); }
-double ChartControl::Data(int row) const { return values_.value(row - 1); }
-QString ChartControl::RowLabel(int row) const { return labels_.value(row - 1); }
-void ChartControl::SetAutoScale(bool on) { autoScale_ = on; scheduleRedraw(); }
-void ChartControl::SetMaximum(double value) { maximum_ = value; scheduleRedraw(); }
-void ChartControl::SetMinimum(double value) { minimum_ = value; scheduleRedraw(); }
+void ChartControl::SetRow(int row) {
+    if (row < 1 || row > values_.size())
+        RaiseError(ErrorNumbers::SubscriptOutOfRange, QStringLiteral("Subscript out of range"));
+    row_ = row;
+}
+
+void ChartControl::SetData(double value) {
+    values_[checkedIndex()] = value;
+    scheduleRedraw();
+}
+
+void ChartControl::SetRowLabel(const QString& label) {
+    labels_[checkedIndex()] = label;
+    scheduleRedraw();
+}
+
+double ChartControl::Data(int row) const {
+    if (row < 1 || row > values_.size())
+        RaiseError(ErrorNumbers::SubscriptOutOfRange, QStringLiteral("Subscript out of range"));
+    return values_[row - 1];
+}
+
+QString ChartControl::RowLabel(int row) const {
+    if (row < 1 || row > labels_.size())
+        RaiseError(ErrorNumbers::SubscriptOutOfRange, QStringLiteral("Subscript out of range"));
+    return labels_[row - 1];
+}
+
+void ChartControl::SetAutoScale(bool on) {
+    autoScale_ = on;
+    scheduleRedraw();
+}
+
+void ChartControl::SetMaximum(double value) {
+    maximum_ = value;
+    scheduleRedraw();
+}
+
+void ChartControl::SetMinimum(double value) {
+    minimum_ = value;
+    scheduleRedraw();
+}
+
 void ChartControl::Clear() {
     values_.fill(0.0);
     labels_.fill(QString());
     scheduleRedraw();
 }
-void ChartControl::scheduleRedraw() {}
-void ChartControl::redraw() {}
+
+// Callers write a chart row by row; the drawing is rebuilt once, after they
+// are done, so that a calculation does not pay for one layout per value.
+void ChartControl::scheduleRedraw() {
+    if (redrawPending_)
+        return;
+    redrawPending_ = true;
+    QMetaObject::invokeMethod(this, [this] { redraw(); }, Qt::QueuedConnection);
+}
+
+void ChartControl::redraw() {
+    redrawPending_ = false;
+    QList<QPointF> points;
+    points.reserve(values_.size());
+    for (int i = 0; i < values_.size(); ++i) {
+        if (std::isfinite(values_[i]))
+            points.append(QPointF(i + 1, values_[i]));
+    }
+    series_->replace(points);
+    redrawCategories();
+    redrawValueAxis();
+}
+
+void ChartControl::redrawCategories() {
+    for (const QString& old : categoryAxis_->categoriesLabels())
+        categoryAxis_->remove(old);
+    categoryAxis_->setStartValue(0.5);
+    for (int i = 0; i < labels_.size(); ++i)
+        categoryAxis_->append(distinctLabel(labels_[i], i), i + 1);
+    categoryAxis_->setRange(0.5, labels_.size() + 0.5);
+}
+
+void ChartControl::redrawValueAxis() {
+    double low = 0.0;
+    double high = 0.0;
+    if (autoScale_) {
+        bool any = false;
+        for (double v : values_) {
+            if (!std::isfinite(v))
+                continue;
+            low = any ? std::min(low, v) : v;
+            high = any ? std::max(high, v) : v;
+            any = true;
+        }
+        const double pad = high > low ? (high - low) * 0.1 : std::max(std::abs(low) * 0.1, 1.0);
+        low -= pad;
+        high += pad;
+    } else {
+        low = std::isfinite(minimum_) ? minimum_ : 0.0;
+        high = std::isfinite(maximum_) ? maximum_ : 0.0;
+        if (high < low)
+            std::swap(low, high);
+        if (high == low) {
+            // An empty range cannot be drawn; centre the flat line instead.
+            low -= 1.0;
+            high += 1.0;
+        }
+    }
+    valueAxis_->setRange(low, high);
+    if (autoScale_)
+        valueAxis_->applyNiceNumbers();
+    else
+        valueAxis_->setTickCount(5);
+}

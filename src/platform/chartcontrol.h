@@ -7,7 +7,6 @@
 class QChart;
 class QChartView;
 class QLineSeries;
-class QScatterSeries;
 class QCategoryAxis;
 class QValueAxis;
 
@@ -42,8 +41,11 @@ public:
     void Clear();
 
 private:
+    void buildChart();
     void scheduleRedraw();
     void redraw();
+    void redrawCategories();
+    void redrawValueAxis();
     int checkedIndex() const;
 
     QVector<double> values_;
@@ -57,7 +59,6 @@ private:
     QChartView* view_ = nullptr;
     QChart* chart_ = nullptr;
     QLineSeries* series_ = nullptr;
-    QScatterSeries* points_ = nullptr;
     QCategoryAxis* categoryAxis_ = nullptr;
     QValueAxis* valueAxis_ = nullptr;
 };
