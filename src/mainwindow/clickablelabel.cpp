@@ -1,6 +1,7 @@
 #include "mainwindow/clickablelabel.h"
 
 #include <QMouseEvent>
+#include <QPainter>
 
 ClickableLabel::ClickableLabel(QWidget* parent) : QLabel(parent) { setMouseTracking(true); }
 
@@ -22,4 +23,18 @@ void ClickableLabel::mouseReleaseEvent(QMouseEvent* event) {
 void ClickableLabel::mouseMoveEvent(QMouseEvent* event) {
     emit mouseMoved();
     QLabel::mouseMoveEvent(event);
+}
+
+void ClickableLabel::setBorder(bool on) {
+    border_ = on;
+    update();
+}
+
+void ClickableLabel::paintEvent(QPaintEvent* event) {
+    QLabel::paintEvent(event);
+    if (!border_)
+        return;
+    QPainter painter(this);
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }

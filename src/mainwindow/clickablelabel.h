@@ -9,6 +9,9 @@ class ClickableLabel : public QLabel {
 public:
     explicit ClickableLabel(QWidget* parent = nullptr);
 
+    // A single-line border in the window-text colour, as the price boxes have.
+    void setBorder(bool on);
+
 signals:
     void clicked();
     void mouseDown(Qt::MouseButton button, const QPoint& globalPos);
@@ -18,7 +21,9 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     bool leftPressed_ = false;
+    bool border_ = false;
 };

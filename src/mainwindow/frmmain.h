@@ -176,4 +176,5 @@ private:
     void projectionRowClick(int Index);
     double projectionTarget(double base, int row, bool upside) const;
     bool upsideSelected() const;
+    bool savedStocksVisible() const;
 };

@@ -29,7 +29,14 @@ QString indexed(const char* name, int index) {
 
 // Children of a frame start from the application's palette, not the frame's
 // caption colour.
-void plainPalette(QWidget* w) { w->setPalette(QApplication::palette(w)); }
+void plainPalette(QWidget* w) {
+    const QPalette app = QApplication::palette(w);
+    QPalette p = w->palette();
+    for (auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+            p.setColor(group, role, app.color(group, role));
+    w->setPalette(p);
+}
 
 void setBackground(QWidget* w, const QColor& color, QPalette::ColorRole role = QPalette::Window) {
     QPalette p = w->palette();
@@ -51,8 +58,7 @@ ClickableLabel* makePriceBox(QWidget* parent, const QString& name, const QRect& 
     plainPalette(box);
     box->setGeometry(geometry);
     box->setFont(VerdanaFont());
-    box->setFrameStyle(QFrame::Box | QFrame::Plain);
-    box->setLineWidth(1);
+    box->setBorder(true);
     box->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     box->setContentsMargins(0, 0, 2, 0);
     setBackground(box, kPriceBoxBack);
