@@ -1,4 +1,10 @@
 // Help > Contact Quilmar Software.
 #include "mainwindow/frmmain.h"
 
-void FrmMain::mnuContact_Click() {}
+#include "feedback/frmcontact.h"
+
+void FrmMain::mnuContact_Click() {
+    // A fresh form each time: nothing typed survives between openings.
+    frmContact form(this);
+    form.exec();
+}
