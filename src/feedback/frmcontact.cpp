@@ -171,8 +171,11 @@ bool frmContact::eventFilter(QObject* watched, QEvent* event) {
             box->selectAll();
     } else if (event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
-        // Only keys that type a character count, not Shift or the arrows.
-        if (!key->text().isEmpty()) {
+        // Only keys that type a character count: not Shift, the arrows or
+        // Tab, which moves the focus.
+        const bool typesCharacter = !key->text().isEmpty() && key->key() != Qt::Key_Tab &&
+                                    key->key() != Qt::Key_Backtab;
+        if (typesCharacter) {
             if (watched == txtFirstName || watched == txtLastName)
                 capitaliseName(static_cast<QLineEdit*>(watched));
             else if (watched == txtComments)
