@@ -18,6 +18,7 @@ class ChartControl;
 class ClickableLabel;
 class PriceEdit;
 class ShapeRect;
+class Stock;
 
 // The main window. Its widgets are built in code; its event handlers keep the
 // names of the controls they serve (cmdCalculate_Click, lblUp_Click(Index)).
@@ -177,4 +178,6 @@ private:
     double projectionTarget(double base, int row, bool upside) const;
     bool upsideSelected() const;
     bool savedStocksVisible() const;
+    void CopyWindowValues(Stock& stock) const;
+    bool checkSwingForSave();
 };

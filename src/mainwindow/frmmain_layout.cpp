@@ -310,6 +310,10 @@ void FrmMain::createMenus() {
     mnuSave = named(bar->addAction(QStringLiteral("Save")), "mnuSave");
     mnuNotes = named(bar->addAction(QStringLiteral("Notes")), "mnuNotes");
     mnuPrint = named(bar->addAction(QStringLiteral("Print")), "mnuPrint");
+    mnuOpen->setShortcut(QKeySequence::Open);
+    mnuNew->setShortcut(QKeySequence::New);
+    mnuSave->setShortcut(QKeySequence::Save);
+    mnuPrint->setShortcut(QKeySequence::Print);
 
     mnuHelp = bar->addMenu(QStringLiteral("Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));

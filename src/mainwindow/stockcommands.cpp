@@ -6,3 +6,7 @@ void FrmMain::mnuNew_Click() {}
 void FrmMain::mnuSave_Click() {}
 void FrmMain::mnuNotes_Click() {}
 void FrmMain::mnuHome_Click() {}
+
+// Placeholders until the window's commands land with their dialogs.
+void FrmMain::CopyWindowValues(Stock&) const {}
+bool FrmMain::checkSwingForSave() { return false; }
