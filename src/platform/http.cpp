@@ -97,7 +97,6 @@ QString HttpGet(const QString& url) {
 
     const QNetworkReply::NetworkError error = reply->error();
     const QString errorText = reply->errorString();
-    const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     const QByteArray contentType = reply->header(QNetworkRequest::ContentTypeHeader).toByteArray();
     const QByteArray body = error == QNetworkReply::NoError ? reply->readAll() : QByteArray();
     reply->deleteLater();
@@ -106,9 +105,8 @@ QString HttpGet(const QString& url) {
     if (timedOut || error == QNetworkReply::OperationCanceledError ||
         error == QNetworkReply::TimeoutError)
         RaiseError(HttpErrors::TimedOut, QStringLiteral("Request timed out"));
+    // The access manager reports every status from 400 up as an error too.
     if (error != QNetworkReply::NoError)
         RaiseError(HttpErrors::RequestFailed, errorText);
-    if (status >= 400)
-        RaiseError(HttpErrors::RequestFailed, QStringLiteral("HTTP status %1").arg(status));
     return bodyText(body, contentType);
 }
