@@ -82,20 +82,4 @@ TEST(HttpGet, gives_up_on_a_silent_server_after_the_time_out) {
     EXPECT_EQ(server.targets.size(), 1);
 }
 
-TEST(HttpGet, time_out_setting_restores_the_default) {
-    SetHttpTimeoutMs(1500);
-    EXPECT_EQ(HttpTimeoutMs(), 1500);
-    SetHttpTimeoutMs(0);
-    EXPECT_EQ(HttpTimeoutMs(), kDefaultHttpTimeoutMs);
-    EXPECT_EQ(kDefaultHttpTimeoutMs, 20000);
-}
-
-TEST(IsConnected, follows_the_override_and_returns_to_the_system) {
-    SetConnectedOverride(false);
-    EXPECT_FALSE(IsConnected());
-    SetConnectedOverride(true);
-    EXPECT_TRUE(IsConnected());
-    SetConnectedOverride(std::nullopt);
-}
-
 } // namespace
