@@ -11,6 +11,7 @@
 #include <QValueAxis>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <utility>
 #include <cmath>
 
 namespace {
@@ -148,6 +149,9 @@ void ChartControl::redraw() {
 }
 
 void ChartControl::redrawCategories() {
+    if (drawnLabels_ == labels_ && categoryAxis_->count() == labels_.size())
+        return;
+    drawnLabels_ = labels_;
     for (const QString& old : categoryAxis_->categoriesLabels())
         categoryAxis_->remove(old);
     categoryAxis_->setStartValue(0.5);
@@ -182,6 +186,12 @@ void ChartControl::redrawValueAxis() {
             high += 1.0;
         }
     }
+    // Laying out the axis labels is the dearest part of a redraw; skip it when
+    // the range is the one already drawn.
+    if (drawnRange_ == std::pair(low, high) && drawnAutoScale_ == autoScale_)
+        return;
+    drawnRange_ = {low, high};
+    drawnAutoScale_ = autoScale_;
     valueAxis_->setRange(low, high);
     if (autoScale_)
         valueAxis_->applyNiceNumbers();

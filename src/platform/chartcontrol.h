@@ -3,6 +3,7 @@
 #include <QString>
 #include <QVector>
 #include <QWidget>
+#include <utility>
 
 class QChart;
 class QChartView;
@@ -55,6 +56,10 @@ private:
     double maximum_ = 0.0;
     double minimum_ = 0.0;
     bool redrawPending_ = false;
+    // What the Qt Charts objects show, so that unchanged parts are not redone.
+    QVector<QString> drawnLabels_;
+    std::pair<double, double> drawnRange_{1.0, -1.0};
+    bool drawnAutoScale_ = false;
 
     QChartView* view_ = nullptr;
     QChart* chart_ = nullptr;

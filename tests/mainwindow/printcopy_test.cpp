@@ -104,7 +104,7 @@ bool regionsDiffer(const QImage& a, const QImage& b, const QRect& r) {
 } // namespace
 
 TEST_F(PrintCopyTest, print_puts_the_window_with_the_stock_name_on_one_pdf_page) {
-    CurrentStock->StockName = QStringLiteral("ACME INDUSTRIES");
+    CurrentStock->StockName = QStringLiteral("CONSOLIDATED WESTERN MINING AND SMELTING");
     const QString pdf = out.filePath(QStringLiteral("printout.pdf"));
     SetPrintDestination(PrintDestination::PdfFile, pdf);
     Printout seen;
@@ -115,8 +115,8 @@ TEST_F(PrintCopyTest, print_puts_the_window_with_the_stock_name_on_one_pdf_page)
     EXPECT_TRUE(dialogs.shown.empty()) << dialogs.titles().join(" | ").toStdString();
     ASSERT_EQ(seen.count, 1);
     EXPECT_TRUE(seen.labelVisible);
-    EXPECT_EQ(seen.labelText, "ACME INDUSTRIES");
-    EXPECT_GE(seen.labelWidth, window->lblPrint->fontMetrics().horizontalAdvance("ACME INDUSTRIES"));
+    EXPECT_EQ(seen.labelText, "CONSOLIDATED WESTERN MINING AND SMELTING");
+    EXPECT_GE(seen.labelWidth, window->lblPrint->fontMetrics().horizontalAdvance("CONSOLIDATED WESTERN MINING AND SMELTING"));
     EXPECT_FALSE(window->lblPrint->isVisible());
     EXPECT_EQ(window->lblPrint->text(), "");
 
