@@ -25,6 +25,16 @@ QString distinctLabel(const QString& label, int index) {
     return label + QString(index, QChar(0x200B));
 }
 
+// The round number (1, 2, 2.5 or 5 times a power of ten) nearest above `rough`.
+double niceStep(double rough) {
+    const double power = std::pow(10.0, std::floor(std::log10(rough)));
+    for (double factor : {1.0, 2.0, 2.5, 5.0}) {
+        if (factor * power >= rough)
+            return factor * power;
+    }
+    return 10.0 * power;
+}
+
 } // namespace
 
 ChartControl::ChartControl(int rowCount, QWidget* parent)
@@ -40,7 +50,9 @@ void ChartControl::buildChart() {
     chart_->legend()->hide();
     chart_->setAnimationOptions(QChart::NoAnimation);
     chart_->setBackgroundRoundness(0);
-    chart_->setMargins(QMargins(2, 2, 6, 2));
+    // The window places the chart a little above its client area; the top
+    // margin keeps the highest axis label in sight.
+    chart_->setMargins(QMargins(2, 12, 8, 2));
     chart_->layout()->setContentsMargins(0, 0, 0, 0);
     chart_->setFont(VerdanaFont(kLabelPointSize));
 
@@ -193,8 +205,14 @@ void ChartControl::redrawValueAxis() {
     drawnRange_ = {low, high};
     drawnAutoScale_ = autoScale_;
     valueAxis_->setRange(low, high);
-    if (autoScale_)
+    if (autoScale_) {
+        valueAxis_->setTickType(QValueAxis::TicksFixed);
         valueAxis_->applyNiceNumbers();
-    else
-        valueAxis_->setTickCount(5);
+    } else {
+        // Fixed limits are seldom round: put the ticks on round steps between them.
+        const double step = niceStep((high - low) / 4);
+        valueAxis_->setTickType(QValueAxis::TicksDynamic);
+        valueAxis_->setTickAnchor(std::ceil(low / step) * step);
+        valueAxis_->setTickInterval(step);
+    }
 }

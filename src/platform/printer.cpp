@@ -12,6 +12,8 @@
 
 namespace {
 
+constexpr int kSettlePasses = 4;
+
 PrintDestination gDestination = PrintDestination::DefaultPrinter;
 QString gPdfPath;
 std::function<void(const QImage&)> gObserver;
@@ -47,9 +49,12 @@ QImage clientAreaImage(QWidget* window) {
     QWidget* client = window;
     if (auto* main = qobject_cast<QMainWindow*>(window); main && main->centralWidget())
         client = main->centralWidget();
-    // Deferred work (a chart waiting to be redrawn, a pending layout) is done
-    // first, so that the picture shows what the window holds now.
-    QCoreApplication::sendPostedEvents();
+    // Deferred work (a chart waiting to be redrawn, the layouts that redraw
+    // asks for) is done first, so that the picture shows what the window holds
+    // now. Each pass delivers only what was posted before it began, and a
+    // redraw posts one more round of layout work.
+    for (int pass = 0; pass < kSettlePasses; ++pass)
+        QCoreApplication::sendPostedEvents();
     return client->grab().toImage();
 }
 

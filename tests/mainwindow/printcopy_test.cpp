@@ -1,11 +1,13 @@
 #include "calc/stock.h"
 #include "mainwindow/clickablelabel.h"
 #include "mainwindow/frmmain.h"
+#include "platform/chartcontrol.h"
 #include "platform/printer.h"
 #include "support/dialogscript.h"
 
 #include <QAction>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
@@ -129,6 +131,34 @@ TEST_F(PrintCopyTest, print_puts_the_window_with_the_stock_name_on_one_pdf_page)
     EXPECT_EQ(summary.pages, 1);
     ASSERT_EQ(summary.images.size(), 1);
     EXPECT_EQ(summary.images[0], seen.image.size());
+}
+
+TEST_F(PrintCopyTest, the_printout_shows_chart_changes_made_just_before_it) {
+    QCoreApplication::processEvents();
+    // A calculation writes the charts and the user prints before the window
+    // has been repainted.
+    const double values[] = {100.0, 104.2, 108.4, 112.54, 101.0};
+    for (int row = 1; row <= 5; ++row) {
+        window->MSChart1->SetRow(row);
+        window->MSChart1->SetData(values[row - 1]);
+        window->MSChart1->SetRowLabel(QString::number(values[row - 1]));
+    }
+    window->MSChart1->SetAutoScale(false);
+    window->MSChart1->SetMaximum(112.54);
+    window->MSChart1->SetMinimum(100.0);
+    SetPrintDestination(PrintDestination::PdfFile, out.filePath(QStringLiteral("fresh.pdf")));
+    Printout seen;
+    observePrinting(seen, *window);
+
+    window->mnuPrint_Click();
+
+    for (int i = 0; i < 10; ++i)
+        QCoreApplication::processEvents();
+    const QImage settled = window->centralWidget()->grab().toImage();
+    ASSERT_EQ(seen.image.size(), settled.size());
+    const QRect chart(window->MSChart1->geometry().topLeft() * settled.devicePixelRatio(),
+                      window->MSChart1->size() * settled.devicePixelRatio());
+    EXPECT_FALSE(regionsDiffer(seen.image, settled, chart.intersected(settled.rect())));
 }
 
 TEST_F(PrintCopyTest, a_quote_never_saved_prints_with_an_empty_name_label) {
