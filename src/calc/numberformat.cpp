@@ -181,6 +181,10 @@ QString PlainText(double value, NumberStyle style) {
     const auto ePos = sci.find('e');
     std::string digits = sci.substr(0, 1) + sci.substr(2, ePos - 2);
     const int exponent = std::stoi(sci.substr(ePos + 1));
+    // Near the largest Double, rounding up would write a number too large to
+    // read back; the fifteen digits then stop at the largest that fits.
+    if (exponent == 308 && digits > "179769313486231")
+        digits = "179769313486231";
     while (digits.size() > 1 && digits.back() == '0')
         digits.pop_back();
 

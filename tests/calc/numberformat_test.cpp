@@ -171,7 +171,8 @@ TEST(PlainText, ShortestPositionalFormOfFifteenDigits) {
 
 TEST(PlainText, ReadsBackAsTheSameText) {
     const double values[] = {105.5, 0.0001, 98765.4321, 1e-300, 1e300, 123456789012345.0,
-                             std::numeric_limits<double>::denorm_min()};
+                             std::numeric_limits<double>::denorm_min(),
+                             std::numeric_limits<double>::max(), -std::numeric_limits<double>::max()};
     for (double v : values) {
         for (NumberStyle style : {NumberStyle::Point, NumberStyle::Comma}) {
             const QString text = PlainText(v, style);
