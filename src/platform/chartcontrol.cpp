@@ -184,7 +184,8 @@ void ChartControl::redrawValueAxis() {
             high = any ? std::max(high, v) : v;
             any = true;
         }
-        const double pad = high > low ? (high - low) * 0.1 : std::max(std::abs(low) * 0.1, 1.0);
+        // Scaled before subtracting so that the widest doubles do not overflow.
+        const double pad = high > low ? high * 0.1 - low * 0.1 : std::max(std::abs(low) * 0.1, 1.0);
         low -= pad;
         high += pad;
     } else {
@@ -194,8 +195,9 @@ void ChartControl::redrawValueAxis() {
             std::swap(low, high);
         if (high == low) {
             // An empty range cannot be drawn; centre the flat line instead.
-            low -= 1.0;
-            high += 1.0;
+            const double pad = std::max(std::abs(low) * 0.1, 1.0);
+            low -= pad;
+            high += pad;
         }
     }
     // Laying out the axis labels is the dearest part of a redraw; skip it when
@@ -205,12 +207,14 @@ void ChartControl::redrawValueAxis() {
     drawnRange_ = {low, high};
     drawnAutoScale_ = autoScale_;
     valueAxis_->setRange(low, high);
-    if (autoScale_) {
+    const double step = niceStep((high - low) / 4);
+    if (autoScale_ || !std::isfinite(step) || !std::isfinite(low / step)) {
         valueAxis_->setTickType(QValueAxis::TicksFixed);
-        valueAxis_->applyNiceNumbers();
+        valueAxis_->setTickCount(5);
+        if (autoScale_)
+            valueAxis_->applyNiceNumbers();
     } else {
         // Fixed limits are seldom round: put the ticks on round steps between them.
-        const double step = niceStep((high - low) / 4);
         valueAxis_->setTickType(QValueAxis::TicksDynamic);
         valueAxis_->setTickAnchor(std::ceil(low / step) * step);
         valueAxis_->setTickInterval(step);

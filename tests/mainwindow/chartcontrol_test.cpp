@@ -161,7 +161,8 @@ TEST(ChartControl, fixed_axis_limits_are_drawn_exactly_and_read_back) {
 TEST(ChartControl, degenerate_fixed_limits_still_give_a_drawable_axis) {
     struct Case { double max; double min; };
     const double inf = std::numeric_limits<double>::infinity();
-    for (const Case c : {Case{50, 50}, Case{10, 20}, Case{inf, 0}, Case{0, 0}}) {
+    for (const Case c : {Case{50, 50}, Case{10, 20}, Case{inf, 0}, Case{0, 0},
+                        Case{1e308, -1e308}, Case{1e-300, 0}, Case{1e20, 1e20}}) {
         SCOPED_TRACE(testing::Message() << c.max << " / " << c.min);
         ChartControl chart(5);
         chart.SetAutoScale(false);
@@ -230,4 +231,15 @@ TEST(ChartControl, a_value_that_is_not_finite_is_kept_but_not_drawn) {
     const Drawn d = drawn(chart);
     EXPECT_EQ(d.points.size(), 4);
     EXPECT_LT(d.axisMin, d.axisMax);
+}
+
+TEST(ChartControl, the_widest_doubles_still_scale_to_a_finite_axis) {
+    ChartControl chart(2);
+    write(chart, 1, 1e308, "");
+    write(chart, 2, -1e308, "");
+    const Drawn d = drawn(chart);
+    EXPECT_TRUE(std::isfinite(d.axisMin));
+    EXPECT_TRUE(std::isfinite(d.axisMax));
+    EXPECT_LE(d.axisMin, -1e308);
+    EXPECT_GE(d.axisMax, 1e308);
 }
