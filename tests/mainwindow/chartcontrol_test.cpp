@@ -68,21 +68,6 @@ TEST(ChartControl, rows_read_back_their_exact_values_and_labels) {
     }
 }
 
-TEST(ChartControl, writing_a_row_leaves_the_others_alone) {
-    ChartControl chart(5);
-    write(chart, 3, 7.5, "x");
-    chart.SetRow(4);
-    chart.SetData(8.0); // value only: the label stays as it was
-    EXPECT_EQ(chart.Data(3), 7.5);
-    EXPECT_EQ(chart.RowLabel(3), "x");
-    EXPECT_EQ(chart.Data(4), 8.0);
-    EXPECT_EQ(chart.RowLabel(4), "");
-    for (int row : {1, 2, 5}) {
-        EXPECT_EQ(chart.Data(row), 0.0);
-        EXPECT_EQ(chart.RowLabel(row), "");
-    }
-}
-
 TEST(ChartControl, row_numbers_outside_the_chart_raise_subscript_out_of_range) {
     ChartControl chart(5);
     chart.SetRow(2);
