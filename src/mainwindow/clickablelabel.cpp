@@ -1,5 +1,6 @@
 #include "mainwindow/clickablelabel.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -30,11 +31,35 @@ void ClickableLabel::setBorder(bool on) {
     update();
 }
 
+void ClickableLabel::setKeyboardClickable(bool on) { setFocusPolicy(on ? Qt::StrongFocus : Qt::NoFocus); }
+
+void ClickableLabel::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        if (focusPolicy() != Qt::NoFocus) {
+            event->accept();
+            emit clicked();
+            return;
+        }
+        break;
+    default: break;
+    }
+    QLabel::keyPressEvent(event);
+}
+
 void ClickableLabel::paintEvent(QPaintEvent* event) {
     QLabel::paintEvent(event);
-    if (!border_)
+    if (!border_ && !hasFocus())
         return;
     QPainter painter(this);
-    painter.setPen(palette().color(QPalette::WindowText));
-    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    if (border_) {
+        painter.setPen(palette().color(QPalette::WindowText));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    }
+    if (hasFocus()) {
+        painter.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
+        painter.drawRect(rect().adjusted(1, 1, -2, -2));
+    }
 }

@@ -11,6 +11,9 @@ public:
 
     // A single-line border in the window-text colour, as the price boxes have.
     void setBorder(bool on);
+    // Takes the focus with Tab and clicks with Enter or Space, so the ladders
+    // can be used from the keyboard alone.
+    void setKeyboardClickable(bool on);
 
 signals:
     void clicked();
@@ -22,6 +25,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     bool leftPressed_ = false;

@@ -73,6 +73,7 @@ ClickableLabel* makeRatioCaption(QWidget* parent, const QString& name, const QRe
     label->setFont(VerdanaFont());
     label->setAlignment(Qt::AlignCenter);
     setTextColor(label, kCaptionText);
+    label->setKeyboardClickable(true);
     return label;
 }
 
@@ -147,6 +148,8 @@ void FrmMain::createUi() {
     MSChart2 = new ChartControl(6, client);
     MSChart2->setObjectName(QStringLiteral("MSChart2"));
     MSChart2->setGeometry(TwipsRect(6090, -120, 5801, 3585));
+    MSChart1->setAccessibleName(QStringLiteral("Swing chart"));
+    MSChart2->setAccessibleName(QStringLiteral("Target chart"));
 
     Frame1 = makeFrame(client, QStringLiteral("Frame1"), QStringLiteral("Retracement Projections "),
                        TwipsRect(660, 3450, 5267, 3255));

@@ -83,10 +83,13 @@ void FrmMain::SetRatios() {
         for (int row = 0; row < kRetRows; ++row) {
             RetRatios[row] = tables.RetRatios[row];
             lblRetRatio[row]->setText(tables.RetCaptions[row]);
+            // A screen reader speaks each price with the ratio beside it.
+            lblRetracement[row]->setAccessibleName(QStringLiteral("Retracement ") + tables.RetCaptions[row]);
         }
         for (int row = 0; row < kUpRows; ++row) {
             UpRatios[row] = tables.UpRatios[row];
             lblUpRatio[row]->setText(tables.UpCaptions[row]);
+            lblUp[row]->setAccessibleName(QStringLiteral("Projection ") + tables.UpCaptions[row]);
         }
     });
 }
