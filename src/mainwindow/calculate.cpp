@@ -1,6 +1,7 @@
 // The calculate command and the trend direction.
 #include "calc/levels.h"
 #include "calc/stock.h"
+#include "dialogs/frmsavedstocks.h"
 #include "mainwindow/clickablelabel.h"
 #include "mainwindow/frmmain.h"
 #include "mainwindow/priceedit.h"
@@ -9,7 +10,6 @@
 #include "platform/look.h"
 #include "platform/messagebox.h"
 
-#include <QApplication>
 #include <QRadioButton>
 
 void FrmMain::cmdCalculate_Click() {
@@ -70,12 +70,7 @@ void FrmMain::cmdCalculate_Click() {
     });
 }
 
-bool FrmMain::savedStocksVisible() const {
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->objectName() == QLatin1String("frmSavedStocks") && w->isVisible())
-            return true;
-    return false;
-}
+bool FrmMain::savedStocksVisible() const { return SavedStocksDialogVisible(); }
 
 void FrmMain::optDirection_Click(int Index) {
     Trap(QStringLiteral("frmMain optDirection_Click"), this, [&] {
