@@ -34,7 +34,7 @@ bool SavedStocksTest::open(const std::function<void(FrmSavedStocks&)>& act) {
         if (dialog && dialog->isVisible())
             dialog->lblCancel_Click();
     });
-    ShowSavedStocksDialog(w.get());
+    w->mnuOpen_Click();
     return shown;
 }
 
