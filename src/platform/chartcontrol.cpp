@@ -77,6 +77,8 @@ void ChartControl::buildChart() {
 
     view_ = new QChartView(chart_, this);
     view_->setRenderHint(QPainter::Antialiasing);
+    // Markers that move leave no trace behind when the whole view repaints.
+    view_->setViewportUpdateMode(QGraphicsView::FullViewportUpdate);
     view_->setFrameShape(QFrame::NoFrame);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
