@@ -207,6 +207,8 @@ void ShowSavedStocksDialog(FrmMain* owner) {
         delete dialog.data();
         return;
     }
+    // The tree is the first stop of the keyboard.
+    dialog->TreeView1->setFocus();
     dialog->exec();
 }
 
