@@ -6,6 +6,15 @@
 
 #include <QAction>
 
+namespace {
+// Raises the error of a menu entry that does not exist unless first <= index <= last.
+void requireMenuEntry(long index, long first, long last) {
+    if (index < first || index > last)
+        RaiseError(ErrorNumbers::SubscriptOutOfRange,
+                   QStringLiteral("Control array element '%1' doesn't exist").arg(index));
+}
+} // namespace
+
 void FrmMain::mnuLanguage_Click(int Index) {
     Language = Index;
     // Their text was typed in the other style.
@@ -24,9 +33,7 @@ void FrmMain::mnPreferences_Click() {
     Trap(QStringLiteral("frmMain mnuPreferences_Click"), this, [&] {
         for (QAction* item : mnuLanguage)
             item->setChecked(false);
-        if (Language < 0 || Language >= long(mnuLanguage.size()))
-            RaiseError(ErrorNumbers::SubscriptOutOfRange,
-                       QStringLiteral("Control array element '%1' doesn't exist").arg(Language));
+        requireMenuEntry(Language, 0, long(mnuLanguage.size()) - 1);
         mnuLanguage[Language]->setChecked(true);
     });
 }
@@ -35,6 +42,7 @@ void FrmMain::mnuDecimal_Click(int Index) {
     Trap(QStringLiteral("frmMain mnuDecimal_Click"), this, [&] {
         for (int n = 2; n <= 5; ++n)
             mnuDecimal[n]->setChecked(false);
+        requireMenuEntry(Index, 2, 5);
         SettingsRow.SetField(QStringLiteral("Decimals"), Index);
         SettingsRow.Update();
         mnuDecimal[Index]->setChecked(true);

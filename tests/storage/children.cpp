@@ -4,13 +4,18 @@
 // and ends by itself after a minute at most.
 #include "calc/stock.h"
 #include "mainwindow/frmmain.h"
+#include "mainwindow/mainwindowstart.h"
 #include "platform/appfolder.h"
 #include "platform/database.h"
+#include "platform/program.h"
 #include "storage/module1.h"
 #include "support/dialogscript.h"
 
+#include <QApplication>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QThread>
+#include <QTimer>
 #include <cstdio>
 #include <gtest/gtest.h>
 
@@ -78,4 +83,25 @@ TEST(DISABLED_Child, RunsTheProgram) {
     ASSERT_TRUE(dialogs.shown.empty());
     report(QStringLiteral("RUNNING"));
     waitToBeKilled();
+}
+
+// Starts the program and then ends it from inside a nested event loop, with
+// the program's own EndProgram: both loops must quit and every window go.
+TEST(DISABLED_Child, EndsTheProgram) {
+    ASSERT_FALSE(childFolder().isEmpty());
+    DialogScript dialogs;
+    SetProgramFolder(childFolder());
+    auto window = StartMainWindow();
+    ASSERT_TRUE(window);
+    QTimer::singleShot(0, [&] {
+        QTimer::singleShot(0, [] { EndProgram(); });
+        QEventLoop inner;
+        inner.exec();
+        report(QStringLiteral("INNER QUIT"));
+    });
+    const int code = QApplication::exec();
+    bool anyVisible = false;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        anyVisible = anyVisible || w->isVisible();
+    report(QStringLiteral("ENDED %1 %2").arg(code).arg(anyVisible ? "visible" : "hidden"));
 }

@@ -93,6 +93,19 @@ TEST(FirstStart, creates_the_file_with_both_tables_and_the_settings_row) {
               QStringList{QStringLiteral("Stocks.mdb")});
 }
 
+TEST(FirstStart, works_in_a_folder_whose_name_needs_escaping) {
+    TempProgramFolder parent;
+    const QString odd = parent.file(QStringLiteral("my; odd #?%20 folder Ωμέγα"));
+    ASSERT_TRUE(QDir().mkpath(odd));
+    DbConnection connection;
+    connection.Open(StockConnectionString(odd));
+    EXPECT_TRUE(QFile::exists(odd + QStringLiteral("/Stocks.mdb")));
+    connection.Execute(QStringLiteral("Insert into Stocks (StockName) Values ('ODD')"));
+    connection.Close();
+    // Opened again, it is the same file, not a new one.
+    EXPECT_EQ(QueryDatabase(odd, QStringLiteral("Select * from Stocks")).RecordCount(), 1);
+}
+
 TEST(FirstStart, an_unwritable_folder_fails_with_the_reason_and_creates_nothing) {
     TempProgramFolder folder;
     AppError error(0, {});

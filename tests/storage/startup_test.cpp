@@ -16,6 +16,7 @@
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -367,4 +368,15 @@ TEST_F(StartupTest, closing_or_exit_ends_the_program_asking_and_writing_nothing)
     window.reset();
     start();
     EXPECT_EQ(StockList.Item(1)->Notes, QString());
+}
+
+TEST_F(StartupTest, ending_the_program_quits_every_event_loop_and_frees_the_lock) {
+    ChildProcess program(QStringLiteral("EndsTheProgram"), folder.path());
+    ASSERT_EQ(program.WaitForExit(), 0);
+    const QStringList reports =
+        program.Lines().filter(QRegularExpression(QStringLiteral("^(INNER|ENDED)")));
+    EXPECT_EQ(reports, (QStringList{"INNER QUIT", "ENDED 0 hidden"}));
+    start(); // the ended copy left no lock behind
+    EXPECT_TRUE(loaded);
+    EXPECT_TRUE(dialogs.shown.empty());
 }

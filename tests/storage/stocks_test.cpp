@@ -117,7 +117,7 @@ TEST_P(StoredText, comes_back_exactly_and_runs_nothing_else) {
               1);
 }
 
-const std::string kLongText = std::string(9990, 'x') + "'quoted'!";
+const std::string kLongText = std::string(9991, 'x') + "'quoted'!"; // 10,000 characters
 
 INSTANTIATE_TEST_SUITE_P(Texts, StoredText,
                          ::testing::Values("O'NEIL & SONS'", "''", "a;b; Delete from Stocks; --",

@@ -85,6 +85,12 @@ void ChildProcess::Kill() {
     process_.waitForFinished(10000);
 }
 
+int ChildProcess::WaitForExit(int timeoutMs) {
+    if (!process_.waitForFinished(timeoutMs) || process_.exitStatus() != QProcess::NormalExit)
+        return -1;
+    return process_.exitCode();
+}
+
 QStringList ChildProcess::Lines() {
     output_ += process_.readAllStandardOutput();
     QStringList lines = QString::fromUtf8(output_).split(u'\n');

@@ -40,6 +40,8 @@ class ChildProcess {
     bool WaitForLines(const QString& prefix, int count, int timeoutMs = 20000);
     // Ends the child abruptly, as a crash or the task manager would.
     void Kill();
+    // Waits for the child to end by itself; its exit code, or -1 when it did not.
+    int WaitForExit(int timeoutMs = 20000);
     // Every complete line the child has written so far.
     QStringList Lines();
 
