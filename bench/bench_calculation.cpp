@@ -10,6 +10,8 @@
 
 #include <QApplication>
 #include <QTemporaryDir>
+#include "benchmain.h"
+
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -67,12 +69,4 @@ BENCHMARK(BM_CalculateCommand)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return RunBenchmarks(argc, argv); }

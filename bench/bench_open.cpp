@@ -12,6 +12,8 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QTreeWidget>
+#include "benchmain.h"
+
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -79,12 +81,4 @@ BENCHMARK(BM_OpenWithManySavedStocks)->Unit(benchmark::kMillisecond)->Repetition
 
 } // namespace
 
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return RunBenchmarks(argc, argv); }

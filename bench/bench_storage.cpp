@@ -9,6 +9,8 @@
 
 #include <QApplication>
 #include <QTemporaryDir>
+#include "benchmain.h"
+
 #include <benchmark/benchmark.h>
 #include <cstdio>
 
@@ -89,17 +91,4 @@ BENCHMARK(BM_SaveStock)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAg
 
 } // namespace
 
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    // A trap's message box would wait for a click: report it instead.
-    SetMsgBoxHandler([](const MsgBoxRequest& request) {
-        std::fprintf(stderr, "%s: %s\n", qPrintable(request.title), qPrintable(request.text));
-        return MsgResult::Ok;
-    });
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return RunBenchmarks(argc, argv); }

@@ -4,6 +4,8 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include "benchmain.h"
+
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -63,12 +65,4 @@ BENCHMARK(BM_ChartWriteAndRedraw);
 
 } // namespace
 
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return RunBenchmarks(argc, argv); }
