@@ -13,29 +13,9 @@
 #include <QTreeWidget>
 
 namespace {
-constexpr qsizetype kMaxNameLength = 50;
-
 QPointer<FrmSavedStocks>& instance() {
     static QPointer<FrmSavedStocks> dialog;
     return dialog;
-}
-
-// Leading and trailing blanks removed; other white space is part of the name.
-QString trimBlanks(const QString& text) {
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text[first] == u' ')
-        ++first;
-    while (last > first && text[last - 1] == u' ')
-        --last;
-    return text.mid(first, last - first);
-}
-
-// The first `count` characters, without splitting a surrogate pair.
-QString leftCharacters(const QString& text, qsizetype count) {
-    if (count < text.size() && count > 0 && text[count - 1].isHighSurrogate())
-        --count;
-    return text.left(count);
 }
 
 StockPtr stockNamed(const QString& name) {
@@ -131,13 +111,7 @@ void FrmSavedStocks::lblRename_Click() {
                           .toUpper();
         if (PendingName.isEmpty())
             return;
-        const QString trimmed = trimBlanks(PendingName);
-        if (trimmed.size() > kMaxNameLength) {
-            MsgBox(QStringLiteral("The name/description has exceeded the maximum length of 50\r\n"
-                                  "characters and has been truncated accordingly."),
-                   MsgButtons::Ok, MsgIcon::Information, QStringLiteral("Stock Name Too Long"), this);
-            PendingName = leftCharacters(trimmed, kMaxNameLength);
-        }
+        PendingName = FitStockName(PendingName, this);
         if (stockNamed(PendingName)) {
             MsgBox(PendingName + QStringLiteral(" already exists"), MsgButtons::Ok, MsgIcon::Information, {},
                    this);

@@ -6,6 +6,8 @@
 
 #include <QString>
 
+class QWidget;
+
 // The shared routines and global objects of the stock database. Each global
 // lives for the whole run; nothing closes it explicitly.
 
@@ -23,6 +25,11 @@ QString StockConnectionString(const QString& folder);
 
 // Fills StockList from the Stocks table, sorted by name. Errors travel to the caller.
 void LoadStocks();
+
+// A name of at most 50 characters, blanks trimmed, is kept as it is, blanks
+// included; a longer one is cut to the first 50 characters of its trimmed
+// text after the user is told.
+QString FitStockName(const QString& name, QWidget* parent = nullptr);
 
 // The text with every single quote doubled, ready to stand between quotes in a statement.
 QString EscapeQuotes(const QString& text);

@@ -8,8 +8,6 @@
 #include <limits>
 
 namespace {
-constexpr int kMaxNameLength = 50;
-
 // Number literals always carry a decimal point, whatever the locale or style.
 QString sqlNumber(QString text) {
     return text.replace(u',', u'.');
@@ -24,33 +22,10 @@ QString sqlFlag(bool value) {
     return value ? QStringLiteral("1") : QStringLiteral("0");
 }
 
-// Removes blanks, and only blanks, from both ends.
-QString trimBlanks(const QString& text) {
-    qsizetype first = 0;
-    qsizetype last = text.size();
-    while (first < last && text[first] == u' ')
-        ++first;
-    while (last > first && text[last - 1] == u' ')
-        --last;
-    return text.mid(first, last - first);
-}
-
-// The first `count` characters, without splitting a surrogate pair.
-QString leftCharacters(const QString& text, qsizetype count) {
-    if (count < text.size() && text[count - 1].isHighSurrogate())
-        --count;
-    return text.left(count);
-}
 } // namespace
 
 qint32 Stock::Save() {
-    const QString trimmed = trimBlanks(StockName);
-    if (trimmed.size() > kMaxNameLength) {
-        MsgBox(QStringLiteral("The name/description has exceeded the maximum length of 50\r\n"
-                              "characters and has been truncated accordingly."),
-               MsgButtons::Ok, MsgIcon::Information, QStringLiteral("Stock Name Too Long"));
-        StockName = leftCharacters(trimmed, kMaxNameLength);
-    }
+    StockName = FitStockName(StockName);
     StockConnection.Execute(
         QStringLiteral(
             "Insert into Stocks (StockName,High,Low,Actual,Bottom,RetIndex,UpIndex,Uptrend,Notes) "
