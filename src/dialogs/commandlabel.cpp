@@ -3,12 +3,12 @@
 #include "platform/cursor.h"
 #include "platform/look.h"
 
-#include <QKeyEvent>
-#include <QMouseEvent>
+#include <QEvent>
 #include <QPainter>
 #include <QStyleOptionFocusRect>
 
-CommandLabel::CommandLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
+CommandLabel::CommandLabel(const QString& text, QWidget* parent) : ClickableLabel(parent) {
+    setText(text);
     setFont(VerdanaFont(8.25, true));
     setAlignment(Qt::AlignCenter);
     setFrameShape(QFrame::Box);
@@ -16,10 +16,11 @@ CommandLabel::CommandLabel(const QString& text, QWidget* parent) : QLabel(text, 
     setLineWidth(1);
     setAutoFillBackground(false);
     setAttribute(Qt::WA_TranslucentBackground);
-    setFocusPolicy(Qt::StrongFocus);
-    setMouseTracking(true);
+    setKeyboardClickable(true);
     setAccessibleName(text);
     setInk(Ink::WindowText);
+    connect(this, &ClickableLabel::mouseDown, this, [this](Qt::MouseButton button) { emit pressed(button); });
+    connect(this, &ClickableLabel::mouseMoved, this, &CommandLabel::pointerOver);
 }
 
 void CommandLabel::setInk(Ink ink) {
@@ -43,45 +44,9 @@ void CommandLabel::pointerOver() {
     emit hovered();
 }
 
-void CommandLabel::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton)
-        leftPressed_ = true;
-    emit pressed(event->button());
-    event->accept();
-}
-
-void CommandLabel::mouseReleaseEvent(QMouseEvent* event) {
-    const bool wasPressed = leftPressed_ && event->button() == Qt::LeftButton;
-    leftPressed_ = false;
-    event->accept();
-    if (wasPressed && rect().contains(event->position().toPoint()))
-        emit clicked();
-}
-
-void CommandLabel::mouseMoveEvent(QMouseEvent* event) {
-    pointerOver();
-    event->accept();
-}
-
 void CommandLabel::enterEvent(QEnterEvent* event) {
     pointerOver();
     QLabel::enterEvent(event);
-}
-
-void CommandLabel::keyPressEvent(QKeyEvent* event) {
-    switch (event->key()) {
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-    case Qt::Key_Space:
-        if (!event->isAutoRepeat()) {
-            event->accept();
-            emit clicked();
-            return;
-        }
-        break;
-    default: break;
-    }
-    QLabel::keyPressEvent(event);
 }
 
 void CommandLabel::paintEvent(QPaintEvent* event) {

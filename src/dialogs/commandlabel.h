@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/clickablelabel.h"
+
 #include <QLabel>
 #include <QList>
 #include <QPointer>
@@ -11,7 +13,7 @@
 //
 // Its text starts in the system's window-text colour; a CommandLabelGroup
 // repaints it black or green as the pointer moves.
-class CommandLabel : public QLabel {
+class CommandLabel : public ClickableLabel {
     Q_OBJECT
 public:
     enum class Ink { WindowText, Black, Green };
@@ -24,25 +26,19 @@ public:
     QColor textColour() const;
 
 signals:
-    void clicked();
     // A mouse button went down on the label (before any click).
     void pressed(Qt::MouseButton button);
     // The pointer moved over the label.
     void hovered();
 
 protected:
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-    void mouseMoveEvent(QMouseEvent* event) override;
     void enterEvent(QEnterEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
     void pointerOver();
 
     Ink ink_ = Ink::WindowText;
-    bool leftPressed_ = false;
 };
 
 // The command labels of one dialog, painted together: the pointer over one

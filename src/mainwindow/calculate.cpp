@@ -2,7 +2,7 @@
 #include "calc/levels.h"
 #include "calc/stock.h"
 #include "dialogs/frmsavedstocks.h"
-#include "mainwindow/clickablelabel.h"
+#include "platform/clickablelabel.h"
 #include "mainwindow/frmmain.h"
 #include "mainwindow/priceedit.h"
 #include "platform/chartcontrol.h"

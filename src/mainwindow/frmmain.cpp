@@ -1,7 +1,7 @@
 #include "mainwindow/frmmain.h"
 
 #include "calc/stock.h"
-#include "mainwindow/clickablelabel.h"
+#include "platform/clickablelabel.h"
 #include "mainwindow/priceedit.h"
 #include "platform/cursor.h"
 

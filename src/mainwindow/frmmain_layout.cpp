@@ -1,5 +1,5 @@
 // Builds the main window's widgets and menus, at the design positions.
-#include "mainwindow/clickablelabel.h"
+#include "platform/clickablelabel.h"
 #include "mainwindow/frmmain.h"
 #include "mainwindow/priceedit.h"
 #include "mainwindow/shaperect.h"

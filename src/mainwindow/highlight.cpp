@@ -1,5 +1,5 @@
 // Highlighting of the chosen ladder rows, and the ratio captions.
-#include "mainwindow/clickablelabel.h"
+#include "platform/clickablelabel.h"
 #include "mainwindow/frmmain.h"
 #include "mainwindow/priceedit.h"
 #include "mainwindow/shaperect.h"

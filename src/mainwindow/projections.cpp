@@ -1,7 +1,7 @@
 // Row selection and the projection ladder.
 #include "calc/levels.h"
 #include "calc/stock.h"
-#include "mainwindow/clickablelabel.h"
+#include "platform/clickablelabel.h"
 #include "mainwindow/frmmain.h"
 #include "mainwindow/priceedit.h"
 #include "platform/errors.h"

@@ -3,7 +3,7 @@
 #include "dialogs/frmnotes.h"
 #include "dialogs/frmsavedstocks.h"
 #include "dialogs/saving.h"
-#include "mainwindow/clickablelabel.h"
+#include "platform/clickablelabel.h"
 #include "mainwindow/frmmain.h"
 #include "mainwindow/priceedit.h"
 #include "platform/browser.h"

@@ -1,5 +1,5 @@
 #include "calc/stock.h"
-#include "mainwindow/clickablelabel.h"
+#include "platform/clickablelabel.h"
 #include "mainwindow/priceedit.h"
 #include "mainwindow/shaperect.h"
 #include "platform/chartcontrol.h"

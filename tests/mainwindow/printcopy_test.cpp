@@ -1,5 +1,5 @@
 #include "calc/stock.h"
-#include "mainwindow/clickablelabel.h"
+#include "platform/clickablelabel.h"
 #include "mainwindow/frmmain.h"
 #include "platform/chartcontrol.h"
 #include "platform/printer.h"

@@ -1,4 +1,4 @@
-#include "mainwindow/clickablelabel.h"
+#include "platform/clickablelabel.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -22,8 +22,9 @@ void ClickableLabel::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void ClickableLabel::mouseMoveEvent(QMouseEvent* event) {
+    // Taken here: the window behind the label is not told the pointer moved.
+    event->accept();
     emit mouseMoved();
-    QLabel::mouseMoveEvent(event);
 }
 
 void ClickableLabel::setBorder(bool on) {
@@ -38,7 +39,7 @@ void ClickableLabel::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
     case Qt::Key_Space:
-        if (focusPolicy() != Qt::NoFocus) {
+        if (focusPolicy() != Qt::NoFocus && !event->isAutoRepeat()) {
             event->accept();
             emit clicked();
             return;

@@ -2,8 +2,9 @@
 
 #include <QLabel>
 
-// A label that reports mouse presses, clicks and pointer moves, like the
-// ladder's ratio captions and price boxes.
+// A label that clicks like a button: it reports mouse presses, left clicks
+// released over it and pointer moves; the ladders' captions and prices and
+// the dialogs' command labels are built on it.
 class ClickableLabel : public QLabel {
     Q_OBJECT
 public:
