@@ -170,6 +170,20 @@ run_as_user QT_QPA_PLATFORM=offscreen
   fail "the saved stock is gone after a second start"
 ok "saved stock still there"
 
+# Root can write /usr/bin, so only the installed copy's own rule keeps the
+# database out of it.
+step "Starting /usr/bin/dorvex as root"
+root_data="$ROOT_DIR/root/$DATA_REL"
+rm -rf "$root_data"
+rc=0
+timeout 20 chroot "$ROOT_DIR" /usr/bin/env -i PATH=/usr/bin:/bin HOME=/root QT_QPA_PLATFORM=offscreen \
+  timeout 5 /usr/bin/dorvex >"$BUILD_DIR/run.log" 2>&1 || rc=$?
+cat "$BUILD_DIR/run.log"
+[ "$rc" -eq 124 ] || fail "dorvex run by root ended with $rc before its five seconds were up"
+[ -f "$root_data/Stocks.mdb" ] || fail "no /root/$DATA_REL/Stocks.mdb"
+[ "$bin_before" = "$(in_root ls -la --time-style=full-iso /usr/bin)" ] || fail "/usr/bin changed"
+ok "database in /root/$DATA_REL, nothing in /usr/bin"
+
 # The desktop case: the xcb plug-in and the libraries it loads, against an X
 # server on this machine whose socket is lent to the root.
 if command -v Xvfb >/dev/null; then
