@@ -1,6 +1,6 @@
 // The Preferences menu: number style and decimal places, written to the
 // settings row at once and restored at the next start.
-#include "mainwindow/clickablelabel.h"
+#include "platform/clickablelabel.h"
 #include "mainwindow/frmmain.h"
 #include "mainwindow/priceedit.h"
 #include "platform/program.h"

@@ -1,7 +1,7 @@
 // Start-up of the main window on a real database file, the single-instance
 // rule, the fixed size and closing.
 #include "calc/stock.h"
-#include "mainwindow/clickablelabel.h"
+#include "platform/clickablelabel.h"
 #include "mainwindow/frmmain.h"
 #include "mainwindow/priceedit.h"
 #include "platform/appfolder.h"
