@@ -34,8 +34,10 @@ void fill(ChartControl& chart, double shift) {
     chart.SetMinimum(low);
 }
 
-// What a calculation pays while it runs: the rows are stored, drawing waits.
-void BM_ChartWriteRows(benchmark::State& state) {
+// Argument 0: what a calculation pays while it runs (the rows are stored,
+// drawing waits). Argument 1: the whole update, rows and the one redraw.
+void BM_ChartWrite(benchmark::State& state) {
+    const bool redrawEachPass = state.range(0) != 0;
     ChartControl chart(6);
     chart.resize(387, 239);
     chart.show();
@@ -43,25 +45,12 @@ void BM_ChartWriteRows(benchmark::State& state) {
     for (auto _ : state) {
         fill(chart, shift);
         shift = shift > 100 ? 0 : shift + 0.5;
+        if (redrawEachPass)
+            QCoreApplication::sendPostedEvents();
     }
-    // Every pass above found a redraw already waiting and added none.
     QCoreApplication::sendPostedEvents();
 }
-BENCHMARK(BM_ChartWriteRows);
-
-// The whole update: the rows and the one redraw of series and axes.
-void BM_ChartWriteAndRedraw(benchmark::State& state) {
-    ChartControl chart(6);
-    chart.resize(387, 239);
-    chart.show();
-    double shift = 0;
-    for (auto _ : state) {
-        fill(chart, shift);
-        shift = shift > 100 ? 0 : shift + 0.5;
-        QCoreApplication::sendPostedEvents();
-    }
-}
-BENCHMARK(BM_ChartWriteAndRedraw);
+BENCHMARK(BM_ChartWrite)->ArgName("redraw")->Arg(0)->Arg(1);
 
 } // namespace
 

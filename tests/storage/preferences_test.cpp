@@ -35,13 +35,6 @@ class PreferencesTest : public ::testing::Test {
             .Field(QLatin1String(field))
             .toInt();
     }
-    QList<int> checkedDecimals() const {
-        QList<int> checked;
-        for (int n = 2; n <= 5; ++n)
-            if (window->mnuDecimal[n]->isChecked())
-                checked << n;
-        return checked;
-    }
     void fillBoxes() {
         window->txtHigh->setText(QStringLiteral("12.5"));
         window->txtLow->setText(QStringLiteral("10"));
@@ -99,14 +92,14 @@ TEST_F(PreferencesTest, opening_the_menu_marks_the_style_in_force) {
 TEST_F(PreferencesTest, decimal_places_move_the_check_mark_and_are_stored) {
     window->lblUp[0]->setText(QStringLiteral("12.35"));
     window->mnuDecimal[4]->trigger();
-    EXPECT_EQ(checkedDecimals(), QList<int>{4});
+    EXPECT_EQ(CheckedDecimals(*window), QList<int>{4});
     EXPECT_EQ(stored("Decimals"), 4);
     EXPECT_EQ(window->Decimals, 4);
     // Nothing is recalculated until the next calculation.
     EXPECT_EQ(window->lblUp[0]->text(), QStringLiteral("12.35"));
     // Choosing the checked entry again keeps its check mark.
     window->mnuDecimal[4]->trigger();
-    EXPECT_EQ(checkedDecimals(), QList<int>{4});
+    EXPECT_EQ(CheckedDecimals(*window), QList<int>{4});
     EXPECT_TRUE(dialogs.shown.empty());
 }
 
@@ -115,7 +108,7 @@ TEST_F(PreferencesTest, both_settings_survive_a_restart) {
     window->mnuLanguage_Click(1);
     start();
     EXPECT_EQ(window->Decimals, 5);
-    EXPECT_EQ(checkedDecimals(), QList<int>{5});
+    EXPECT_EQ(CheckedDecimals(*window), QList<int>{5});
     EXPECT_EQ(window->Language, 1);
     EXPECT_EQ(window->lblRetRatio[4]->text(), QStringLiteral("78,60%"));
 }
@@ -126,7 +119,7 @@ TEST_F(PreferencesTest,
     window->mnuDecimal_Click(3);
     EXPECT_EQ(dialogs.titles(), QStringList{"frmMain mnuDecimal_Click Error#3146"});
     EXPECT_EQ(dialogs.last().icon, MsgIcon::Critical);
-    EXPECT_TRUE(checkedDecimals().isEmpty());
+    EXPECT_TRUE(CheckedDecimals(*window).isEmpty());
     EXPECT_EQ(window->Decimals, 2);
 }
 

@@ -43,13 +43,6 @@ class StartupTest : public ::testing::Test {
     void setSystem(const QString& assignments) {
         ExecDatabase(folder.path(), QStringLiteral("Update System set ") + assignments);
     }
-    QList<int> checkedDecimals() const {
-        QList<int> checked;
-        for (int n = 2; n <= 5; ++n)
-            if (window->mnuDecimal[n]->isChecked())
-                checked << n;
-        return checked;
-    }
 
     // The window still works after a failed start: the menus and the
     // captions answer, and nothing is written to the file.
@@ -93,7 +86,7 @@ TEST_F(StartupTest, a_first_start_creates_the_database_and_shows_the_defaults) {
     EXPECT_TRUE(StockConnection.IsOpen());
     EXPECT_EQ(w.Decimals, 2);
     EXPECT_EQ(w.Language, 0);
-    EXPECT_EQ(checkedDecimals(), QList<int>{2});
+    EXPECT_EQ(CheckedDecimals(*window), QList<int>{2});
     EXPECT_EQ(w.lblRetRatio[0]->text(), QStringLiteral("23.60%"));
     EXPECT_TRUE(CurrentStock->NewStock);
     EXPECT_EQ(StockList.Count(), 0);
@@ -132,7 +125,7 @@ TEST_F(StartupTest, four_decimals_and_the_comma_style_are_restored) {
     FrmMain& w = start();
     EXPECT_TRUE(dialogs.shown.empty());
     EXPECT_EQ(w.Decimals, 4);
-    EXPECT_EQ(checkedDecimals(), QList<int>{4});
+    EXPECT_EQ(CheckedDecimals(*window), QList<int>{4});
     EXPECT_EQ(w.Language, 1);
     EXPECT_EQ(w.lblRetRatio[0]->text(), QStringLiteral("23,60%"));
     EXPECT_EQ(w.lblUpRatio[11]->text(), QStringLiteral("200,00%"));
@@ -148,7 +141,7 @@ TEST_P(MissingDecimals, start_with_two_places_and_store_them) {
     FrmMain& w = start();
     EXPECT_TRUE(dialogs.shown.empty());
     EXPECT_EQ(w.Decimals, 2);
-    EXPECT_EQ(checkedDecimals(), QList<int>{2});
+    EXPECT_EQ(CheckedDecimals(*window), QList<int>{2});
     Recordset row = QueryDatabase(folder.path(), QStringLiteral("Select * from System"));
     EXPECT_EQ(row.Field(QStringLiteral("Decimals")).toString(), QStringLiteral("2"));
 }

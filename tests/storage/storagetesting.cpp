@@ -1,7 +1,10 @@
 #include "storagetesting.h"
 
+#include "mainwindow/frmmain.h"
+
 #include "storage/module1.h"
 
+#include <QAction>
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -118,4 +121,12 @@ UnwritableFolder::~UnwritableFolder() {
         EXPECT_EQ(seteuid(0), 0);
     }
     QFile::setPermissions(folder_, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+QList<int> CheckedDecimals(const FrmMain& window) {
+    QList<int> checked;
+    for (int n = 2; n <= 5; ++n)
+        if (window.mnuDecimal[n]->isChecked())
+            checked << n;
+    return checked;
 }

@@ -3,6 +3,7 @@
 #include "platform/database.h"
 
 #include <QByteArray>
+#include <QList>
 #include <QProcess>
 #include <QString>
 #include <QStringList>
@@ -12,6 +13,11 @@
 // test program, and a folder this process cannot write.
 
 QByteArray FileBytes(const QString& path);
+class FrmMain;
+
+// The entries of the Decimal Places menu that carry a check mark.
+QList<int> CheckedDecimals(const FrmMain& window);
+
 void WriteFileBytes(const QString& path, const QByteArray& bytes);
 
 // Opens the global StockConnection on `folder` as start-up does, after
